@@ -15,6 +15,10 @@ public:
     // else opens the document or reports why it cannot, and returns 1.
     int RunLauncher();
 
+    // Makes this executable the shell's open command for documents of no known type.
+    // Reports nothing: a key that cannot be written leaves things as they were.
+    void InstallUnknownHandler();
+
 private:
     int m_exitCode = 0;
 };

@@ -66,6 +66,14 @@ public:
     // True when this process was started, directly or through the desktop, by a program that
     // korvlink started on `document` itself: opening it again would loop.
     virtual bool IsHandedBack(const std::string& document) const = 0;
+
+    // --- Shell registration ----------------------------------------------------------------
+    // Writes `command` as the default value of HKEY_CLASSES_ROOT\<keyPath>, creating every key
+    // on the path that is missing, and replacing whatever was there. Where the desktop is not the
+    // Windows shell, also registers the program with the desktop, so that opening a document of
+    // no known type starts `command` with the document in place of %1. Returns false when the
+    // key could not be written; what was there before is then left whole.
+    virtual bool WriteShellOpenCommand(const std::string& keyPath, const std::string& command) = 0;
 };
 
 // WinExec's results: above 31 the program was started.

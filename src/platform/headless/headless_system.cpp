@@ -29,6 +29,13 @@ int HeadlessSystem::StartProgram(const std::string& command, const std::string& 
     return startResult;
 }
 
+bool HeadlessSystem::WriteShellOpenCommand(const std::string& keyPath, const std::string& command) {
+    events.push_back("register " + keyPath + "=" + command);
+    if (failRegistryWrites) return false;
+    registry[keyPath] = command;
+    return true;
+}
+
 bool ShiftJisLeadBytes(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }

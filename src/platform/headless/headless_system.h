@@ -32,6 +32,8 @@ public:
         return !handedBackDocument.empty() && handedBackDocument == document;
     }
 
+    bool WriteShellOpenCommand(const std::string& keyPath, const std::string& command) override;
+
     // What the system reports.
     std::string commandLine = "KORVLINK";
     std::string moduleFileName = "C:\\TOOLS\\KORVLINK.EXE";
@@ -42,6 +44,10 @@ public:
     std::string handedBackDocument;
     int startResult = kStartedMinimum + 1;
     bool failProfileWrites = false;
+    bool failRegistryWrites = false;
+
+    // Key path -> default value, as the registry holds them.
+    std::map<std::string, std::string> registry;
 
     // Profile file name -> the file's bytes.
     std::map<std::string, std::string> profileFiles;

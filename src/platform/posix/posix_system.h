@@ -29,6 +29,8 @@ public:
     int StartProgram(const std::string& command, const std::string& document) override;
     bool IsHandedBack(const std::string& document) const override;
 
+    bool WriteShellOpenCommand(const std::string& keyPath, const std::string& command) override;
+
 private:
     std::vector<std::string> m_argv;
 };
