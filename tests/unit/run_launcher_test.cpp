@@ -79,9 +79,11 @@ TEST_F(RunLauncherTest, SetupDefaultsDoNotApplyInLauncherMode) {
     EXPECT_EQ(Texts(), std::vector<std::string>{"Korvo path is not defined!"});
 }
 
-TEST_F(RunLauncherTest, AnEmptyTailReadsNothing) {
+TEST_F(RunLauncherTest, AnEmptyTailProbesNothingAndOpensTheSetupDialog) {
     Run("\"C:\\TOOLS\\KORVLINK.EXE\"   ");
-    for (const std::string& event : system.events) EXPECT_EQ(event.rfind("read Setup", 0), std::string::npos);
+    for (const std::string& event : system.events) EXPECT_NE(event.rfind("probe", 0), 0u) << event;
+    ASSERT_EQ(ui.dialogRuns.size(), 1u);
+    EXPECT_EQ(ui.dialogRuns[0].templateId, 102);
 }
 
 TEST_F(RunLauncherTest, LinuxPathsAreNotLowerCased) {

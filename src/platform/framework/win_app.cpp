@@ -13,6 +13,21 @@ CWinApp::~CWinApp() {
 
 CWinApp* AfxGetApp() { return currentApp; }
 
+const CCmdTarget::MessageMap* CWinApp::GetMessageMap() const {
+    static const MessageMapEntry entries[] = {
+        OnCommand(ID_HELP, &CWinApp::OnHelp),
+    };
+    static const MessageMap map{CCmdTarget::GetMessageMap(), entries, std::size(entries)};
+    return &map;
+}
+
+void CWinApp::OnHelp() {
+    // The dialog that holds the focus answers with its own topic.
+    if (CDialog* dialog = CDialog::ActiveDialog()) {
+        dialog->WinHelp(HID_BASE_RESOURCE + static_cast<unsigned long>(dialog->TemplateId()), HELP_CONTEXT);
+    }
+}
+
 std::string CWinApp::GetProfileString(const std::string& section, const std::string& key,
                                       const std::string& defaultValue) {
     return m_pSystem->ReadProfileText(m_pszProfileName, section, key, defaultValue);
@@ -48,6 +63,11 @@ int AfxMessageBox(const std::string& text, unsigned type, unsigned /*helpId*/) {
     const bool plainButtons = buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNO ||
                               buttons == MB_YESNOCANCEL;
     if ((type & MB_ICONMASK) == 0 && plainButtons) type |= MB_ICONEXCLAMATION;
-    const WindowHandle owner = app->m_pMainWnd != nullptr ? app->m_pMainWnd->m_hWnd : nullptr;
+    // The main window's innermost dialog owns the box; without a main window, nothing does.
+    WindowHandle owner = nullptr;
+    if (app->m_pMainWnd != nullptr) {
+        const CDialog* active = CDialog::ActiveDialog();
+        owner = active != nullptr ? active->m_hWnd : app->m_pMainWnd->m_hWnd;
+    }
     return app->GetUi().ShowMessageBox(owner, text, app->m_pszAppName, type);
 }

@@ -20,3 +20,9 @@ int StderrUi::ShowMessageBox(WindowHandle /*owner*/, const std::string& text,
     std::fflush(stderr);
     return IDOK;
 }
+
+int StderrUi::RunModalDialog(const DialogTemplate& dialog, DialogEvents& /*events*/, WindowHandle /*owner*/) {
+    const std::string line = dialog.caption + ": cannot be shown: no graphical display is available.\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    return -1;
+}

@@ -1,0 +1,5 @@
+#include "ui/about_dlg.h"
+
+#include "ui/resources.h"
+
+CAboutDlg::CAboutDlg() : CDialog(AboutDialogTemplate()) {}

@@ -1,0 +1,44 @@
+#pragma once
+
+// The program's resources as data: dialog templates, strings, version information and the icon.
+// Every platform draws from these; the Windows build turns them into real resources.
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/dialog_template.h"
+
+const DialogTemplate& SetupDialogTemplate();
+const DialogTemplate& AboutDialogTemplate();
+const std::vector<const DialogTemplate*>& AllDialogTemplates();
+
+// The string table: id and text.
+const std::vector<std::pair<int, std::string>>& StringTable();
+// The text of string `id`, empty when there is none.
+std::string LoadResourceString(int id);
+
+// The version resource.
+struct VersionInfo {
+    int fileVersion[4];
+    int productVersion[4];
+    std::string block;        // the string table's language and code page, "040904B0"
+    unsigned language;        // the translation entry
+    unsigned codePage;
+    std::vector<std::pair<std::string, std::string>> strings;  // key, value
+};
+const VersionInfo& ProgramVersionInfo();
+
+// The icon: images of 16 colours (the standard 16-colour palette, one hexadecimal digit a pixel,
+// rows top to bottom; '.' is transparent). This is the artwork's editable source.
+struct IconImage {
+    int size;
+    std::vector<std::string> rows;
+};
+struct IconArt {
+    int id;
+    std::vector<IconImage> images;  // 32x32 and 16x16
+};
+const IconArt& ProgramIcon();
+// The standard palette's colours, 0xRRGGBB, by digit.
+extern const unsigned kIconPalette[16];
