@@ -1,18 +1,36 @@
 #pragma once
 
-// A dialog described once, as data: every backend draws it from this (the Windows build as real
-// dialog resources, GTK as widgets, the headless backend as an in-memory model). Positions and
-// sizes are dialog units of the dialog's font; styles carry the platform's own values.
+// The program's resources described once, as data: dialogs and icons. Every backend draws them
+// from this (the Windows build as real resources, GTK as widgets and pixbufs, the headless
+// backend as an in-memory model). Dialog positions and sizes are dialog units of the dialog's
+// font; styles carry the platform's own values.
 
 #include <string>
 #include <vector>
+
+// An icon of 16 colours: each image one hexadecimal digit a pixel, an index into kIconPalette,
+// rows top to bottom, '.' for a transparent pixel. This is the artwork's editable source.
+struct IconImage {
+    int size;
+    std::vector<std::string> rows;
+};
+struct IconArt {
+    int id;                         // its resource id
+    std::vector<IconImage> images;  // largest first
+};
+// The standard 16-colour palette, 0xRRGGBB by digit: black, maroon, green, olive, navy,
+// purple, teal, silver, grey, red, lime, yellow, blue, fuchsia, aqua, white.
+inline constexpr unsigned kIconPalette[16] = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+};
 
 enum class ControlKind {
     kEdit,         // a single-line text field
     kPushButton,   // BS_DEFPUSHBUTTON marks the default button
     kGroupBox,
     kStaticText,
-    kStaticIcon,   // shows the icon named by ControlTemplate::iconId
+    kStaticIcon,   // shows ControlTemplate::icon
     kStaticFrame,  // SS_ETCHEDHORZ: an etched line
     kComboBox,     // CBS_DROPDOWN: an editable field with a list; CBS_SORT keeps the list sorted
 };
@@ -27,7 +45,7 @@ struct ControlTemplate {
     std::string text;
     unsigned long style;  // WS_*, ES_*, BS_*, SS_*, CBS_*; WS_CHILD | WS_VISIBLE are implied
     DialogRect rect;
-    int iconId = 0;       // kStaticIcon only
+    const IconArt* icon = nullptr;  // kStaticIcon only
 };
 
 // One record of a dialog's initialisation data: a message sent to a control as the dialog opens.

@@ -227,8 +227,8 @@ public:
     // Returns the platform's success flag; the program's callers ignore it.
     bool WriteProfileString(const std::string& section, const std::string& key,
                             const std::string& value);
-    // The program's icon at the platform's standard large size.
-    IconHandle LoadIcon(int iconId) { return m_pUi->LoadAppIcon(iconId); }
+    // One of the program's icons at the platform's standard large size.
+    IconHandle LoadIcon(const IconArt& icon) { return m_pUi->LoadAppIcon(icon); }
 
     // ID_HELP: the help file at the topic of the dialog that holds the focus (the help base
     // plus its template id). A refusal shows "Failed to launch help.".

@@ -109,8 +109,8 @@ public:
     // or the dialog could not be shown.
     virtual std::optional<std::string> RunOpenFileDialog(const FileDialogRequest& request,
                                                          WindowHandle owner) = 0;
-    // The program's icon `iconId` at the platform's standard large size.
-    virtual IconHandle LoadAppIcon(int iconId) = 0;
+    // The icon `icon` at the platform's standard large size.
+    virtual IconHandle LoadAppIcon(const IconArt& icon) = 0;
 
     // --- Help -------------------------------------------------------------------------------
     // HELP_CONTEXT shows topic `topic` of `helpFile` in the help engine's window (a second

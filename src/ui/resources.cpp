@@ -9,95 +9,6 @@ namespace {
 constexpr char kDialogFont[] = "MS Sans Serif";
 constexpr int kDialogFontPoints = 8;
 
-const DialogTemplate kSetupDialog{
-    IDD_SETUP_DIALOG,
-    /*extended=*/true,
-    "Korvo Explorer extension",
-    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-    WS_EX_APPWINDOW,
-    {0, 0, 290, 188},
-    kDialogFont,
-    kDialogFontPoints,
-    {
-        {IDC_EMULATOR_PATH, ControlKind::kEdit, "", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, {21, 26, 163, 14}},
-        {IDC_BROWSE_EMULATOR, ControlKind::kPushButton, "...", BS_PUSHBUTTON | WS_TABSTOP, {195, 26, 18, 14}},
-        {IDC_BROWSE_VIEWER, ControlKind::kPushButton, "...", BS_PUSHBUTTON | WS_TABSTOP, {195, 127, 18, 14}},
-        {IDOK, ControlKind::kPushButton, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {233, 7, 50, 14}},
-        {IDCANCEL, ControlKind::kPushButton, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, {233, 29, 50, 14}},
-        {IDC_INSTALL, ControlKind::kPushButton, "Install", BS_PUSHBUTTON | WS_TABSTOP, {233, 51, 50, 14}},
-        {ID_HELP, ControlKind::kPushButton, "&Help", BS_PUSHBUTTON | WS_TABSTOP, {233, 73, 50, 14}},
-        {IDC_STATIC, ControlKind::kGroupBox, "Korvo location and parameters", BS_GROUPBOX, {10, 10, 213, 95}},
-        {IDC_STATIC, ControlKind::kStaticText,
-         "If you double-click file <any name> in Win95 Explorer, and there is a file with name "
-         "%<any name> in the same directory, the file is opened in Korvo.\n\n"
-         "Norde uses this naming convention to save resource forks in PC volumes.",
-         SS_LEFT | WS_GROUP, {24, 46, 169, 52}},
-        {IDC_STATIC, ControlKind::kGroupBox, "Viewer for other documents", BS_GROUPBOX, {10, 112, 213, 65}},
-        {IDC_STATIC, ControlKind::kStaticText,
-         "Specifies the default viewer for other documents which are not to be opened with Korvo, "
-         "and do not have associations in Explorer.",
-         SS_LEFT | WS_GROUP, {24, 145, 178, 27}},
-        {IDC_STATIC, ControlKind::kStaticIcon, "", SS_ICON, {243, 120, 21, 20}, IDR_MAINFRAME},
-        // The height includes the drop-down list. The field does not scroll horizontally.
-        {IDC_VIEWER_PATH, ControlKind::kComboBox, "", CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
-         {21, 127, 163, 53}},
-    },
-    // The viewer list's presets, added in this order; the sorted list shows them alphabetically.
-    {
-        {IDC_VIEWER_PATH, kInitAddString, "Wordpad.exe"},
-        {IDC_VIEWER_PATH, kInitAddString, "Notepad.exe"},
-        {IDC_VIEWER_PATH, kInitAddString, "Write.exe"},
-    },
-};
-
-const DialogTemplate kAboutDialog{
-    IDD_ABOUTBOX,
-    /*extended=*/false,
-    "About Korvo Explorer extension",
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-    0,
-    {0, 0, 217, 143},
-    kDialogFont,
-    kDialogFontPoints,
-    {
-        {IDC_STATIC, ControlKind::kStaticIcon, "", SS_ICON, {11, 14, 20, 20}, IDR_MAINFRAME},
-        // Two blanks before "version"; an ampersand here would be shown as it is.
-        {IDC_STATIC, ControlKind::kStaticText, "Korvlink  version 1.0.3", SS_LEFT | SS_NOPREFIX | WS_GROUP,
-         {39, 13, 96, 8}},
-        {IDC_STATIC, ControlKind::kStaticText, "Copyright (C) 2026", SS_LEFT | WS_GROUP, {39, 24, 100, 8}},
-        {IDOK, ControlKind::kPushButton, "Nice!", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, {156, 7, 54, 15}},
-        {IDC_STATIC, ControlKind::kStaticText, "The korvlink developers", SS_LEFT | WS_GROUP, {39, 35, 105, 8}},
-        {IDC_STATIC, ControlKind::kStaticText,
-         "This program comes with no warranty. It changes only the settings you confirm with OK.",
-         SS_LEFT | WS_GROUP, {39, 59, 148, 28}},
-        {IDC_STATIC, ControlKind::kStaticFrame, "", SS_ETCHEDHORZ, {38, 51, 160, 1}},
-        {IDC_STATIC, ControlKind::kStaticText, "and to everyone who keeps old disks alive.", SS_LEFT | WS_GROUP,
-         {39, 116, 148, 13}},
-        {IDC_STATIC, ControlKind::kStaticText, "Thanks to the people who tested it on their files,",
-         SS_LEFT | WS_GROUP, {39, 103, 161, 12}},
-        {IDC_STATIC, ControlKind::kStaticFrame, "", SS_ETCHEDHORZ, {38, 93, 160, 1}},
-    },
-    {},
-};
-
-const VersionInfo kVersionInfo{
-    {1, 0, 0, 1},
-    {1, 0, 0, 1},
-    "040904B0",
-    0x0409,
-    0x04b0,
-    {
-        {"CompanyName", ""},
-        {"FileDescription", "KORVLINK MFC Application"},
-        {"FileVersion", "1, 0, 0, 1"},
-        {"InternalName", "KORVLINK"},
-        {"LegalTrademarks", ""},
-        {"OriginalFilename", "KORVLINK.EXE"},
-        {"ProductName", "KORVLINK Application"},
-        {"ProductVersion", "1, 0, 0, 1"},
-    },
-};
-
 // Two pages, the data file in front of its resource fork (marked with a per cent sign), and an
 // arrow that starts something. Colours: 0 black, 4 navy, 6 teal, 7 silver, 8 grey, F white.
 const IconArt kIcon{
@@ -160,6 +71,95 @@ const IconArt kIcon{
     },
 };
 
+const DialogTemplate kSetupDialog{
+    IDD_SETUP_DIALOG,
+    /*extended=*/true,
+    "Korvo Explorer extension",
+    WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    WS_EX_APPWINDOW,
+    {0, 0, 290, 188},
+    kDialogFont,
+    kDialogFontPoints,
+    {
+        {IDC_EMULATOR_PATH, ControlKind::kEdit, "", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, {21, 26, 163, 14}},
+        {IDC_BROWSE_EMULATOR, ControlKind::kPushButton, "...", BS_PUSHBUTTON | WS_TABSTOP, {195, 26, 18, 14}},
+        {IDC_BROWSE_VIEWER, ControlKind::kPushButton, "...", BS_PUSHBUTTON | WS_TABSTOP, {195, 127, 18, 14}},
+        {IDOK, ControlKind::kPushButton, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {233, 7, 50, 14}},
+        {IDCANCEL, ControlKind::kPushButton, "Cancel", BS_PUSHBUTTON | WS_TABSTOP, {233, 29, 50, 14}},
+        {IDC_INSTALL, ControlKind::kPushButton, "Install", BS_PUSHBUTTON | WS_TABSTOP, {233, 51, 50, 14}},
+        {ID_HELP, ControlKind::kPushButton, "&Help", BS_PUSHBUTTON | WS_TABSTOP, {233, 73, 50, 14}},
+        {IDC_STATIC, ControlKind::kGroupBox, "Korvo location and parameters", BS_GROUPBOX, {10, 10, 213, 95}},
+        {IDC_STATIC, ControlKind::kStaticText,
+         "If you double-click file <any name> in Win95 Explorer, and there is a file with name "
+         "%<any name> in the same directory, the file is opened in Korvo.\n\n"
+         "Norde uses this naming convention to save resource forks in PC volumes.",
+         SS_LEFT | WS_GROUP, {24, 46, 169, 52}},
+        {IDC_STATIC, ControlKind::kGroupBox, "Viewer for other documents", BS_GROUPBOX, {10, 112, 213, 65}},
+        {IDC_STATIC, ControlKind::kStaticText,
+         "Specifies the default viewer for other documents which are not to be opened with Korvo, "
+         "and do not have associations in Explorer.",
+         SS_LEFT | WS_GROUP, {24, 145, 178, 27}},
+        {IDC_STATIC, ControlKind::kStaticIcon, "", SS_ICON, {243, 120, 21, 20}, &kIcon},
+        // The height includes the drop-down list. The field does not scroll horizontally.
+        {IDC_VIEWER_PATH, ControlKind::kComboBox, "", CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP,
+         {21, 127, 163, 53}},
+    },
+    // The viewer list's presets, added in this order; the sorted list shows them alphabetically.
+    {
+        {IDC_VIEWER_PATH, kInitAddString, "Wordpad.exe"},
+        {IDC_VIEWER_PATH, kInitAddString, "Notepad.exe"},
+        {IDC_VIEWER_PATH, kInitAddString, "Write.exe"},
+    },
+};
+
+const DialogTemplate kAboutDialog{
+    IDD_ABOUTBOX,
+    /*extended=*/false,
+    "About Korvo Explorer extension",
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
+    0,
+    {0, 0, 217, 143},
+    kDialogFont,
+    kDialogFontPoints,
+    {
+        {IDC_STATIC, ControlKind::kStaticIcon, "", SS_ICON, {11, 14, 20, 20}, &kIcon},
+        // Two blanks before "version"; an ampersand here would be shown as it is.
+        {IDC_STATIC, ControlKind::kStaticText, "Korvlink  version 1.0.3", SS_LEFT | SS_NOPREFIX | WS_GROUP,
+         {39, 13, 96, 8}},
+        {IDC_STATIC, ControlKind::kStaticText, "Copyright (C) 2026", SS_LEFT | WS_GROUP, {39, 24, 100, 8}},
+        {IDOK, ControlKind::kPushButton, "Nice!", BS_DEFPUSHBUTTON | WS_GROUP | WS_TABSTOP, {156, 7, 54, 15}},
+        {IDC_STATIC, ControlKind::kStaticText, "The korvlink developers", SS_LEFT | WS_GROUP, {39, 35, 105, 8}},
+        {IDC_STATIC, ControlKind::kStaticText,
+         "This program comes with no warranty. It changes only the settings you confirm with OK.",
+         SS_LEFT | WS_GROUP, {39, 59, 148, 28}},
+        {IDC_STATIC, ControlKind::kStaticFrame, "", SS_ETCHEDHORZ, {38, 51, 160, 1}},
+        {IDC_STATIC, ControlKind::kStaticText, "and to everyone who keeps old disks alive.", SS_LEFT | WS_GROUP,
+         {39, 116, 148, 13}},
+        {IDC_STATIC, ControlKind::kStaticText, "Thanks to the people who tested it on their files,",
+         SS_LEFT | WS_GROUP, {39, 103, 161, 12}},
+        {IDC_STATIC, ControlKind::kStaticFrame, "", SS_ETCHEDHORZ, {38, 93, 160, 1}},
+    },
+    {},
+};
+
+const VersionInfo kVersionInfo{
+    {1, 0, 0, 1},
+    {1, 0, 0, 1},
+    "040904B0",
+    0x0409,
+    0x04b0,
+    {
+        {"CompanyName", ""},
+        {"FileDescription", "KORVLINK MFC Application"},
+        {"FileVersion", "1, 0, 0, 1"},
+        {"InternalName", "KORVLINK"},
+        {"LegalTrademarks", ""},
+        {"OriginalFilename", "KORVLINK.EXE"},
+        {"ProductName", "KORVLINK Application"},
+        {"ProductVersion", "1, 0, 0, 1"},
+    },
+};
+
 }  // namespace
 
 const DialogTemplate& SetupDialogTemplate() { return kSetupDialog; }
@@ -187,8 +187,3 @@ std::string LoadResourceString(int id) {
 const VersionInfo& ProgramVersionInfo() { return kVersionInfo; }
 
 const IconArt& ProgramIcon() { return kIcon; }
-
-const unsigned kIconPalette[16] = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
-};

@@ -29,16 +29,5 @@ struct VersionInfo {
 };
 const VersionInfo& ProgramVersionInfo();
 
-// The icon: images of 16 colours (the standard 16-colour palette, one hexadecimal digit a pixel,
-// rows top to bottom; '.' is transparent). This is the artwork's editable source.
-struct IconImage {
-    int size;
-    std::vector<std::string> rows;
-};
-struct IconArt {
-    int id;
-    std::vector<IconImage> images;  // 32x32 and 16x16
-};
+// The program's icon IDR_MAINFRAME: a 32x32 and a 16x16 image of 16 colours.
 const IconArt& ProgramIcon();
-// The standard palette's colours, 0xRRGGBB, by digit.
-extern const unsigned kIconPalette[16];

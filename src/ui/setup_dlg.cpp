@@ -10,7 +10,7 @@ constexpr char kProgramFilter[] = "Program Files|*.exe|All Files|*.*||";
 }  // namespace
 
 CSetupDlg::CSetupDlg(CWnd* parent)
-    : CDialog(SetupDialogTemplate(), parent), m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)) {}
+    : CDialog(SetupDialogTemplate(), parent), m_hIcon(AfxGetApp()->LoadIcon(ProgramIcon())) {}
 
 const CCmdTarget::MessageMap* CSetupDlg::GetMessageMap() const {
     static const MessageMapEntry entries[] = {

@@ -74,7 +74,7 @@ std::optional<std::string> HeadlessUi::RunOpenFileDialog(const FileDialogRequest
     return answer;
 }
 
-IconHandle HeadlessUi::LoadAppIcon(int iconId) { return &m_icons[iconId]; }
+IconHandle HeadlessUi::LoadAppIcon(const IconArt& icon) { return &m_icons[icon.id]; }
 
 bool HeadlessUi::ShowHelp(WindowHandle owner, const std::string& helpFile, unsigned command,
                           unsigned long topic) {

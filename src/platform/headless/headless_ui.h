@@ -49,7 +49,7 @@ public:
                        unsigned type) override;
     int RunModalDialog(const DialogTemplate& dialog, DialogEvents& events, WindowHandle owner) override;
     std::optional<std::string> RunOpenFileDialog(const FileDialogRequest& request, WindowHandle owner) override;
-    IconHandle LoadAppIcon(int iconId) override;
+    IconHandle LoadAppIcon(const IconArt& icon) override;
     bool ShowHelp(WindowHandle owner, const std::string& helpFile, unsigned command,
                   unsigned long topic) override;
 
@@ -79,7 +79,7 @@ public:
 private:
     std::map<int, std::deque<Script>> m_scripts;
     std::vector<Dialog*> m_open;
-    std::map<int, int> m_icons;
+    std::map<int, int> m_icons;  // one handle per icon id
     int m_nextHandle = 1;
 };
 

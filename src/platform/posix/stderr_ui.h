@@ -15,6 +15,6 @@ public:
     std::optional<std::string> RunOpenFileDialog(const FileDialogRequest&, WindowHandle) override {
         return std::nullopt;
     }
-    IconHandle LoadAppIcon(int) override { return nullptr; }
+    IconHandle LoadAppIcon(const IconArt&) override { return nullptr; }
     bool ShowHelp(WindowHandle, const std::string&, unsigned, unsigned long) override { return false; }
 };
