@@ -6,6 +6,7 @@
 // font; styles carry the platform's own values.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // An icon of 16 colours: each image one hexadecimal digit a pixel, an index into kIconPalette,
@@ -23,6 +24,16 @@ struct IconArt {
 inline constexpr unsigned kIconPalette[16] = {
     0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
     0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+};
+
+// The executable's version resource.
+struct VersionInfo {
+    int fileVersion[4];
+    int productVersion[4];
+    std::string block;  // the string table's language and code page, "040904B0"
+    unsigned language;  // the translation entry
+    unsigned codePage;
+    std::vector<std::pair<std::string, std::string>> strings;  // key, value
 };
 
 enum class ControlKind {

@@ -19,14 +19,6 @@ const std::vector<std::pair<int, std::string>>& StringTable();
 std::string LoadResourceString(int id);
 
 // The version resource.
-struct VersionInfo {
-    int fileVersion[4];
-    int productVersion[4];
-    std::string block;        // the string table's language and code page, "040904B0"
-    unsigned language;        // the translation entry
-    unsigned codePage;
-    std::vector<std::pair<std::string, std::string>> strings;  // key, value
-};
 const VersionInfo& ProgramVersionInfo();
 
 // The program's icon IDR_MAINFRAME: a 32x32 and a 16x16 image of 16 colours.
