@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(g++ make cmake pkg-config)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev)
+  # The desktop registration's end-to-end tests: real openers and the tools they rely on.
+  packages+=(libglib2.0-bin xdg-utils desktop-file-utils shared-mime-info file)
 fi
 
 missing=()

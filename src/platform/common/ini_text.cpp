@@ -71,13 +71,6 @@ std::size_t FindKey(const std::vector<IniLine>& lines, std::size_t from, std::si
     return to;
 }
 
-std::string_view LineBreakOf(std::string_view file) {
-    const std::size_t at = file.find_first_of("\r\n");
-    if (at == std::string_view::npos) return "\n";
-    if (file[at] == '\r') return (at + 1 < file.size() && file[at + 1] == '\n') ? "\r\n" : "\r";
-    return "\n";
-}
-
 std::string OneLineValue(std::string_view value) {
     std::string line(value.substr(0, value.find('\0')));
     std::replace(line.begin(), line.end(), '\r', ' ');
@@ -86,6 +79,13 @@ std::string OneLineValue(std::string_view value) {
 }
 
 }  // namespace
+
+std::string_view LineBreakOf(std::string_view file) {
+    const std::size_t at = file.find_first_of("\r\n");
+    if (at == std::string_view::npos) return "\n";
+    if (file[at] == '\r') return (at + 1 < file.size() && file[at + 1] == '\n') ? "\r\n" : "\r";
+    return "\n";
+}
 
 std::string_view TrimIniSpace(std::string_view text) {
     while (!text.empty() && IsIniSpace(text.front())) text.remove_prefix(1);

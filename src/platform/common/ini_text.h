@@ -38,6 +38,8 @@ struct IniLine {
 std::vector<IniLine> ParseIniLines(std::string_view file);
 
 bool IniNamesEqual(std::string_view a, std::string_view b);
+// The file's own line break, for the lines an edit adds: its first one, LF when it has none.
+std::string_view LineBreakOf(std::string_view file);
 std::string_view TrimIniSpace(std::string_view text);
 
 // The value of `key` in the first section `section`, or nothing when either is missing.

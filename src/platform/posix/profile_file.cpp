@@ -76,13 +76,13 @@ UniqueFd CreateTemporary(const std::string& target, std::string& name) {
 
 }  // namespace
 
-std::string ProfileDirectory() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    // A relative XDG_CONFIG_HOME is invalid and must be ignored.
-    const std::string base =
-        (config != nullptr && config[0] == '/') ? std::string(config) : HomeDirectory() + "/.config";
-    return base + "/korvlink";
+std::string XdgBaseDirectory(const char* variable, const std::string& underHome) {
+    const char* value = std::getenv(variable);
+    // A relative setting is invalid and must be ignored.
+    return (value != nullptr && value[0] == '/') ? std::string(value) : HomeDirectory() + "/" + underHome;
 }
+
+std::string ProfileDirectory() { return XdgBaseDirectory("XDG_CONFIG_HOME", ".config") + "/korvlink"; }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
     UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));

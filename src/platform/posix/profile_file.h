@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+// ${variable:-$HOME/<underHome>}, an XDG base directory such as XDG_DATA_HOME; a relative
+// setting is ignored.
+std::string XdgBaseDirectory(const char* variable, const std::string& underHome);
+
 // ${XDG_CONFIG_HOME:-$HOME/.config}/korvlink: what Windows calls the Windows directory.
 std::string ProfileDirectory();
 
