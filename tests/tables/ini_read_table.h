@@ -133,9 +133,17 @@ inline const std::vector<IniFileRow> kIniFileRows = {
     {"^Z is white space", "[s]\r\nk=v\x1A\r\n", "s", "k", "v"},
     {"garbage before the section", "\x01\xFF\x80[x\r\n=]]\r\n[s]\r\nk=v\r\n", "s", "k", "v"},
     {"empty file", "", "s", "k", "DEF"},
+    {"'[' without ']' is an ordinary line", "[s]\r\na=1\r\n[abc\r\nk=v\r\n", "s", "k", "v"},
+    {"... and names no section", "[s]\r\na=1\r\n[abc\r\nk=v\r\n", "abc", "k", "DEF"},
+    {"text after ']' is ignored", "[t]\r\n[s]=y\r\nk=v\r\n", "s", "k", "v"},
+    {"... and makes no key", "[s]\r\n[x]=y\r\nk=v\r\n", "s", "[x]", "DEF"},
+    {"a section name runs to the last ']'", "[a]b]\r\nk=v\r\n", "a]b", "k", "v"},
+    {"an empty section ends the one before", "[s]\r\na=1\r\n[]\r\nk=v\r\n", "s", "k", "DEF"},
+    {"... and cannot be read", "[s]\r\na=1\r\n[]\r\nk=v\r\n", "", "k", "DEF"},
 };
 
-// A missing key returns the default less its trailing blanks.
+// A missing key returns the default less its trailing blanks: only blanks, and never its first
+// character.
 struct IniDefaultRow {
     std::string defaultValue, expected;
 };
@@ -144,4 +152,9 @@ inline const std::vector<IniDefaultRow> kIniDefaultRows = {
     {"  spaced default  ", "  spaced default"},
     {"x:\\emulator\\mac\\korvo\\korvo.exe -keyboard Suomi ", "x:\\emulator\\mac\\korvo\\korvo.exe -keyboard Suomi"},
     {"", ""},
+    {"d\t", "d\t"},
+    {"d\t ", "d\t"},
+    {"d\r\n", "d\r\n"},
+    {"d\x1A", "d\x1A"},
+    {"   ", " "},
 };

@@ -123,6 +123,8 @@ std::vector<IniLine> ParseIniLines(std::string_view file) {
 
 std::optional<std::string> FindIniValue(std::string_view file, std::string_view section,
                                         std::string_view key) {
+    // A section line "[]" ends the section before it, but no read reaches its keys.
+    if (TrimIniSpace(section).empty()) return std::nullopt;
     const std::vector<IniLine> lines = ParseIniLines(file);
     const std::size_t sectionLine = FindSection(lines, section);
     if (sectionLine == lines.size()) return std::nullopt;
@@ -136,8 +138,9 @@ std::string ReadProfileValue(std::string_view file, std::string_view section, st
                              std::string_view defaultValue) {
     std::optional<std::string> value = FindIniValue(file, section, key);
     if (!value) {
-        // Windows drops the default's trailing blanks and keeps its leading ones.
-        while (!defaultValue.empty() && IsIniSpace(defaultValue.back())) defaultValue.remove_suffix(1);
+        // Windows drops the default's trailing blanks (blanks only, not tabs or line breaks) and
+        // keeps its leading ones; a default of blanks alone keeps one.
+        while (defaultValue.size() > 1 && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
         value = std::string(defaultValue);
     }
     if (value->size() > kProfileValueLimit) value->resize(kProfileValueLimit);

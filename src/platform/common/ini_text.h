@@ -9,6 +9,8 @@
 //  - white space (blank, tab, LF, VT, FF, CR and ^Z) around names and values is dropped, then
 //    one pair of matching double or single quotes around the whole value;
 //  - section and key names match regardless of ASCII letter case;
+//  - a line that starts with '[' and holds a ']' is a section line, named by the text up to its
+//    last ']'; a section with an empty name is never found;
 //  - only the first section of a name is searched, and the first matching key in it wins;
 //  - ';' and '#' lines are ordinary lines: there are no comments and no inline comments;
 //  - a line without '=' holds no value.
@@ -45,8 +47,8 @@ std::string_view TrimIniSpace(std::string_view text);
 std::optional<std::string> FindIniValue(std::string_view file, std::string_view section,
                                         std::string_view key);
 
-// What a profile read returns: the stored value, or the default less its trailing white space,
-// either cut to kProfileValueLimit bytes.
+// What a profile read returns: the stored value, or the default less its trailing blanks (but
+// never its first character), either cut to kProfileValueLimit bytes.
 std::string ReadProfileValue(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view defaultValue);
 
