@@ -78,13 +78,6 @@ std::string_view LineBreakOf(std::string_view file) {
     return "\n";
 }
 
-std::string OneLineValue(std::string_view value) {
-    std::string line(value.substr(0, value.find('\0')));
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    return line;
-}
-
 }  // namespace
 
 std::string_view TrimIniSpace(std::string_view text) {
@@ -147,6 +140,13 @@ std::string ReadProfileValue(std::string_view file, std::string_view section, st
     return *value;
 }
 
+std::string OneLineIniValue(std::string_view value) {
+    std::string line(value.substr(0, value.find('\0')));
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line;
+}
+
 bool IsWritableIniName(std::string_view section, std::string_view key) {
     const auto hasBreak = [](std::string_view s) {
         return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
@@ -158,7 +158,7 @@ bool IsWritableIniName(std::string_view section, std::string_view key) {
 
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view value) {
-    const std::string newValue = OneLineValue(value);
+    const std::string newValue = OneLineIniValue(value);
     const std::string_view lineBreak = LineBreakOf(file);
     const std::vector<IniLine> lines = ParseIniLines(file);
     std::string result(file);

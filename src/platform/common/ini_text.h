@@ -52,6 +52,10 @@ std::optional<std::string> FindIniValue(std::string_view file, std::string_view 
 std::string ReadProfileValue(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view defaultValue);
 
+// A value as one line of the file: CR and LF are written as blanks (written raw, they would
+// inject keys or sections), and the value ends at a NUL as a C text does.
+std::string OneLineIniValue(std::string_view value);
+
 // Whether a section and key can be written: neither may be empty after trimming or hold a line
 // break or NUL, a section may not hold ']' and a key may not hold '='.
 bool IsWritableIniName(std::string_view section, std::string_view key);
@@ -60,7 +64,6 @@ bool IsWritableIniName(std::string_view section, std::string_view key);
 // after '=' is replaced and the key keeps its spelling; a new key goes after the last non-blank
 // line of its section; a missing section is added at the end. Every other byte stays, and a new
 // line uses the file's own line break (LF for a file that has none). Writing the value that is
-// already stored gives back the file unchanged. CR and LF inside the value are written as blanks
-// (written raw, they would inject lines), and the value ends at a NUL as a C text does.
+// already stored gives back the file unchanged. The value is written as OneLineIniValue makes it.
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view value);
