@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(g++ make cmake pkg-config)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev)
+  # KORVLINK.EXE: the MinGW-w64 cross-build, run under Wine on an Xvfb display.
+  packages+=(mingw-w64 wine wine64 xvfb xdotool)
 fi
 
 missing=()
