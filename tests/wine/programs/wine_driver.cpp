@@ -41,23 +41,25 @@ std::string ClassName(HWND window) {
     return name;
 }
 
+struct DialogSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectDialog(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<DialogSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window) && ClassName(window) == "#32770") {
+        search.found.push_back(window);
+    }
+    return TRUE;
+}
+
 // The visible dialog windows (message boxes are dialogs) that belong to `processId`.
 std::vector<HWND> DialogsOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && IsWindowVisible(window) && ClassName(window) == "#32770") {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    DialogSearch search{processId, {}};
+    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -288,6 +290,7 @@ private:
 
         m_checks.Equal("programs started", std::to_string(run.started), std::string(c.started.empty() ? "0" : "1"));
         const std::optional<Recorded> recorded = ReadRecorded(m_recorded);
+        if (!c.started.empty()) m_checks.True("the started program recorded what it got", recorded.has_value());
         if (!c.started.empty() && recorded) {
             m_checks.Equal("started command line", recorded->commandLine, c.started);
             m_checks.Equal("started argv", recorded->argv, c.startedArgv);
