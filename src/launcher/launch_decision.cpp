@@ -28,10 +28,6 @@ LaunchDecision DecideLaunch(const DocumentPaths& paths, bool dataPresent, bool c
     return Report(kCannotFindFile + paths.document);
 }
 
-std::string LaunchedCommandLine(const std::string& command, const std::string& path) {
-    return command + " \"" + path + "\"";
-}
-
 std::string HandedBackMessage(const std::string& document) {
     return "The program started for " + document +
            " handed it back, and opening it again would start it again and again."

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "launcher/document_names.h"
+#include "platform/launched_command_line.h"
 
 inline constexpr char kCannotFindFile[] = "Cannot find file ";
 inline constexpr char kEmulatorNotDefined[] = "Korvo path is not defined!";
@@ -25,9 +26,6 @@ struct LaunchDecision {
 // characters at all; blanks count as set) is reported as not defined.
 LaunchDecision DecideLaunch(const DocumentPaths& paths, bool dataPresent, bool companionPresent,
                             const std::string& emulatorCommand, const std::string& viewerCommand);
-
-// What the user reads of a start: the command, a blank and the path in double quotes.
-std::string LaunchedCommandLine(const std::string& command, const std::string& path);
 
 // The message for a document that the program korvlink started handed back to it.
 std::string HandedBackMessage(const std::string& document);

@@ -2,145 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include "../tables/ini_read_table.h"
+
 namespace {
 
 using namespace std::string_literals;
 
-// One file with every shape of line; the expected values are what Windows' profile functions
-// return for it.
-const std::string kSample =
-    "; comment line\r\n"
-    "# hash line\r\n"
-    "[Plain]\r\n"
-    "key=value\r\n"
-    "  spaced key  =  spaced value  \r\n"
-    "tab\tkey\t=\tval\t\r\n"
-    "dq=\"double quoted\"\r\n"
-    "sq='single quoted'\r\n"
-    "dqs=  \"dq outer spaces\"  \r\n"
-    "halfq=\"only leading\r\n"
-    "halfq2=only trailing\"\r\n"
-    "mixq=\"mixed'\r\n"
-    "inner=a \"b\" c\r\n"
-    "qq=\"\"\r\n"
-    "q1=\"\r\n"
-    "inq=\" x \"\r\n"
-    "eq=a=b=c\r\n"
-    "empty=\r\n"
-    "ws=   \r\n"
-    "noeq line\r\n"
-    "dup=first\r\n"
-    "dup=second\r\n"
-    "Case=Upper\r\n"
-    ";commented=1\r\n"
-    "#hashkey=1\r\n"
-    "k;semi=1\r\n"
-    "tc=value ; trailing comment\r\n"
-    "=novalkey\r\n"
-    "  [Indented]\r\n"
-    "ik=iv\r\n"
-    "[ Spaced Sect ]\r\n"
-    "sk=sv\r\n"
-    "[plain]\r\n"
-    "dup2=fromsecond\r\n"
-    "dup=third\r\n"
-    "[Dup]\r\n"
-    "x=1\r\n"
-    "[Dup]\r\n"
-    "x=2\r\n"
-    "y=3\r\n"
-    "[Last]\r\n"
-    "tail=end\r\n";
-
-struct ReadCase {
-    std::string section;
-    std::string key;
-    std::string expected;
-};
-
-void ExpectReads(const std::string& file, const std::vector<ReadCase>& cases) {
-    for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.section + "/" + c.key);
-        EXPECT_EQ(ReadProfileValue(file, c.section, c.key, "DEF"), c.expected);
+// The rows' expected values are what Windows' GetPrivateProfileString returns for the same files
+// (checked under Wine).
+TEST(IniRead, ReadsAsWindowsReads) {
+    for (const IniSampleRow& row : kIniSampleRows) {
+        SCOPED_TRACE(row.section + "/" + row.key);
+        EXPECT_EQ(ReadProfileValue(kIniSample, row.section, row.key, "DEF"), row.expected);
     }
 }
 
-TEST(IniRead, ReadsAsWindowsReads) {
-    ExpectReads(kSample, {
-        {"Plain", "key", "value"},
-        {"PLAIN", "KEY", "value"},
-        {"plain", "Case", "Upper"},
-        {"Plain", "spaced key", "spaced value"},
-        {"Plain", "  spaced key  ", "spaced value"},
-        {"Plain", "tab\tkey", "val"},
-        {"Plain", "dq", "double quoted"},
-        {"Plain", "sq", "single quoted"},
-        {"Plain", "dqs", "dq outer spaces"},
-        {"Plain", "halfq", "\"only leading"},
-        {"Plain", "halfq2", "only trailing\""},
-        {"Plain", "mixq", "\"mixed'"},
-        {"Plain", "inner", "a \"b\" c"},
-        {"Plain", "qq", ""},
-        {"Plain", "q1", "\""},
-        {"Plain", "inq", " x "},
-        {"Plain", "eq", "a=b=c"},
-        {"Plain", "empty", ""},
-        {"Plain", "ws", ""},
-        {"Plain", "nosuch", "DEF"},
-        {"Plain", "noeq line", "DEF"},
-        {"Plain", "noeq", "DEF"},
-        {"Plain", "dup", "first"},
-        {"Plain", "dup2", "DEF"},
-        {"Dup", "x", "1"},
-        {"Dup", "y", "DEF"},
-        {"Plain", ";commented", "1"},
-        {"Plain", "#hashkey", "1"},
-        {"Plain", "k;semi", "1"},
-        {"Plain", "k", "DEF"},
-        {"Plain", "tc", "value ; trailing comment"},
-        {"Plain", "", "novalkey"},
-        {"Indented", "ik", "iv"},
-        {"Spaced Sect", "sk", "sv"},
-        {" Spaced Sect ", "sk", "sv"},
-        {"NoSect", "key", "DEF"},
-        {"Last", "tail", "end"},
-    });
+TEST(IniRead, SpecialFiles) {
+    for (const IniFileRow& row : kIniFileRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ReadProfileValue(row.file, row.section, row.key, "DEF"), row.expected);
+    }
 }
 
 TEST(IniRead, DefaultsLoseTheirTrailingBlanksOnly) {
-    EXPECT_EQ(ReadProfileValue("", "s", "k", "  spaced default  "), "  spaced default");
-    EXPECT_EQ(ReadProfileValue("", "Setup", "Korvo path", "korvo.exe -keyboard Suomi "), "korvo.exe -keyboard Suomi");
-    EXPECT_EQ(ReadProfileValue("", "s", "k", ""), "");
-}
-
-TEST(IniRead, SpecialFiles) {
-    const std::string longValue = std::string(4090, 'x') + "ABCDEFGHIJ" + std::string(900, 'y');
-    struct Case {
-        const char* name;
-        std::string file;
-        std::string key;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"no final line break", "[s]\r\nk=last", "k", "last"},
-        {"CR-only line ends", "[s]\rk=v\rk2=w\r", "k2", "w"},
-        {"LF line ends", "[s]\nk=v\nk2=w\n", "k2", "w"},
-        {"a long value is cut to 4095 bytes", "[s]\r\nk=" + longValue + "\r\nk2=after\r\n", "k",
-         std::string(4090, 'x') + "ABCDE"},
-        {"the line after a long value", "[s]\r\nk=" + longValue + "\r\nk2=after\r\n", "k2", "after"},
-        {"UTF-8 bytes are returned as they are", "[s]\r\nk=caf\xC3\xA9 \xE2\x82\xAC\r\n", "k", "caf\xC3\xA9 \xE2\x82\xAC"},
-        {"any other bytes too", "[s]\r\nk=\x81\x8D\x8F\x90\x9D\xA0\xFF\r\n", "k", "\x81\x8D\x8F\x90\x9D\xA0\xFF"},
-        {"a byte-order mark is skipped", "\xEF\xBB\xBF[s]\r\nk=caf\xC3\xA9\r\n", "k", "caf\xC3\xA9"},
-        {"NUL ends a value", "[s]\r\nk=ab\0cd\r\nk2=after\r\n"s, "k", "ab"},
-        {"and the rest reads normally", "[s]\r\nk=ab\0cd\r\nk2=after\r\n"s, "k2", "after"},
-        {"a line of only NUL", "[t]\r\nk=w\r\n\0\r\n[s]\r\nk=v\r\n"s, "k", "v"},
-        {"^Z is white space", "[s]\r\nk=v\x1A\r\n", "k", "v"},
-        {"garbage before the section", "\x01\xFF\x80[x\r\n=]]\r\n[s]\r\nk=v\r\n", "k", "v"},
-        {"empty file", "", "k", "DEF"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ReadProfileValue(c.file, "s", c.key, "DEF"), c.expected);
+    for (const IniDefaultRow& row : kIniDefaultRows) {
+        SCOPED_TRACE(row.defaultValue);
+        EXPECT_EQ(ReadProfileValue("", "s", "k", row.defaultValue), row.expected);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless_system.h"
+#include "../tables/path_split_table.h"
 
 namespace {
 
@@ -21,42 +22,12 @@ void ExpectSplits(const Case& c, PathStyle style, IsLeadByteFn leadBytes = NoLea
     EXPECT_EQ(parts.Joined(), c.path);
 }
 
-// Expected values as the Windows runtime's _splitpath gives them.
+// The rows' expected parts are the ones the Windows runtime's _splitpath gives (checked under Wine).
 TEST(SplitPath, WindowsStyleSplitsAsTheWindowsRuntime) {
-    const Case cases[] = {
-        {"c:\\mac\\report", {"c:", "\\mac\\", "report", ""}},
-        {"c:report", {"c:", "", "report", ""}},
-        {"report", {"", "", "report", ""}},
-        {"c:/mac/report", {"c:", "/mac/", "report", ""}},
-        {"\\\\server\\share\\dir\\file.txt", {"", "\\\\server\\share\\dir\\", "file", ".txt"}},
-        {"c:\\my.dir\\report", {"c:", "\\my.dir\\", "report", ""}},
-        {"c:\\mac\\report.", {"c:", "\\mac\\", "report", "."}},
-        {"c:\\mac\\report..", {"c:", "\\mac\\", "report.", "."}},
-        {"c:\\mac\\.profile", {"c:", "\\mac\\", "", ".profile"}},
-        {"c:\\mac\\%%report", {"c:", "\\mac\\", "%%report", ""}},
-        {"c:\\mac\\%report.txt", {"c:", "\\mac\\", "%report", ".txt"}},
-        {"c:\\mac\\report.tar.gz", {"c:", "\\mac\\", "report.tar", ".gz"}},
-        {"c:\\mac\\dir\\", {"c:", "\\mac\\dir\\", "", ""}},
-        {"c:", {"c:", "", "", ""}},
-        {"\"c:\\mac\\report\"", {"", "\"c:\\mac\\", "report\"", ""}},
-        {"c:\\mac\\re port.t xt", {"c:", "\\mac\\", "re port", ".t xt"}},
-        {".\\a.b\\c", {"", ".\\a.b\\", "c", ""}},
-        {"\\\\server", {"", "\\\\", "server", ""}},
-        {"c:\\mac/x\\y.z", {"c:", "\\mac/x\\", "y", ".z"}},
-        {"", {"", "", "", ""}},
-        {"x", {"", "", "x", ""}},
-    };
-    for (const Case& c : cases) ExpectSplits(c, PathStyle::kWindows);
-}
-
-TEST(SplitPath, LeadBytePairsAreNeverSeparatorsOrDots) {
-    // 0x95 0x5C and 0x95 0x2E are one character each under code page 932.
-    const Case cases[] = {
-        {"c:\\mac\\\x95\\report", {"c:", "\\mac\\", "\x95\\report", ""}},
-        {"c:\\mac\\re\x95.port", {"c:", "\\mac\\", "re\x95.port", ""}},
-        {"c:\\mac\\\x95", {"c:", "\\mac\\", "\x95", ""}},
-    };
-    for (const Case& c : cases) ExpectSplits(c, PathStyle::kWindows, ShiftJisLeadBytes);
+    for (const PathSplitRow& row : kPathSplitRows) {
+        ExpectSplits({row.path, {row.drive, row.directory, row.name, row.extension}}, PathStyle::kWindows,
+                     row.doubleByte ? ShiftJisLeadBytes : NoLeadBytes);
+    }
 }
 
 TEST(SplitPath, PosixStyleSeparatesOnlyAtSlashes) {

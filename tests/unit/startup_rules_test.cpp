@@ -3,36 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/headless_system.h"
+#include "../tables/command_line_tail_table.h"
 
 namespace {
 
+// The rows' expected tails are the ones the Windows runtime cuts (checked under Wine).
 TEST(CommandLineTail, IsCutAsTheWindowsRuntimeCutsIt) {
-    struct Case {
-        const char* name;
-        std::string commandLine;
-        std::string tail;
-        IsLeadByteFn leadBytes = NoLeadBytes;
-    };
-    const Case cases[] = {
-        {"program name only", "KORVLINK", ""},
-        {"program name and blanks", "KORVLINK   ", ""},
-        {"empty line", "", ""},
-        {"quoted name, quoted document", "\"C:\\TOOLS\\KORVLINK.EXE\" \"C:\\Mac\\Report\"", "\"C:\\Mac\\Report\""},
-        {"unclosed quote takes the whole line", "\"C:\\TOOLS\\KORVLINK.EXE c:\\mac\\report", ""},
-        {"text right after the closing quote", "\"C:\\TOOLS\\KORVLINK.EXE\"c:\\mac\\report", "c:\\mac\\report"},
-        {"unquoted name with a blank", "C:\\My Tools\\KORVLINK.EXE \"c:\\x\"", "Tools\\KORVLINK.EXE \"c:\\x\""},
-        {"two quotes are a tail", "KORVLINK \"\"", "\"\""},
-        {"control characters are skipped", "KORVLINK \t\x01\x1f doc", "doc"},
-        {"trailing blanks stay", "KORVLINK doc  ", "doc  "},
-        {"bytes above 0x7f belong to the name", "KORV\xE9LINK doc", "doc"},
-        {"the line ends at NUL", std::string("KORVLINK doc\0more", 17), "doc"},
-        {"a lead byte takes the quote after it", "\"C:\\\x81\"X\" tail", "tail", ShiftJisLeadBytes},
-        {"without lead bytes that quote closes", "\"C:\\\x81\"X\" tail", "X\" tail"},
-        {"a lead byte at the very end", "\"C:\\\x81", "", ShiftJisLeadBytes},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(CutCommandLineTail(c.commandLine, c.leadBytes), c.tail);
+    for (const CommandLineTailRow& row : kCommandLineTailRows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(CutCommandLineTail(row.commandLine, row.doubleByte ? ShiftJisLeadBytes : NoLeadBytes), row.tail);
     }
 }
 

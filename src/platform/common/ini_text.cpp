@@ -71,13 +71,6 @@ std::size_t FindKey(const std::vector<IniLine>& lines, std::size_t from, std::si
     return to;
 }
 
-std::string OneLineValue(std::string_view value) {
-    std::string line(value.substr(0, value.find('\0')));
-    std::replace(line.begin(), line.end(), '\r', ' ');
-    std::replace(line.begin(), line.end(), '\n', ' ');
-    return line;
-}
-
 }  // namespace
 
 std::string_view LineBreakOf(std::string_view file) {
@@ -123,6 +116,8 @@ std::vector<IniLine> ParseIniLines(std::string_view file) {
 
 std::optional<std::string> FindIniValue(std::string_view file, std::string_view section,
                                         std::string_view key) {
+    // A section line "[]" ends the section before it, but no read reaches its keys.
+    if (TrimIniSpace(section).empty()) return std::nullopt;
     const std::vector<IniLine> lines = ParseIniLines(file);
     const std::size_t sectionLine = FindSection(lines, section);
     if (sectionLine == lines.size()) return std::nullopt;
@@ -136,12 +131,20 @@ std::string ReadProfileValue(std::string_view file, std::string_view section, st
                              std::string_view defaultValue) {
     std::optional<std::string> value = FindIniValue(file, section, key);
     if (!value) {
-        // Windows drops the default's trailing blanks and keeps its leading ones.
-        while (!defaultValue.empty() && IsIniSpace(defaultValue.back())) defaultValue.remove_suffix(1);
+        // Windows drops the default's trailing blanks (blanks only, not tabs or line breaks) and
+        // keeps its leading ones; a default of blanks alone keeps one.
+        while (defaultValue.size() > 1 && defaultValue.back() == ' ') defaultValue.remove_suffix(1);
         value = std::string(defaultValue);
     }
     if (value->size() > kProfileValueLimit) value->resize(kProfileValueLimit);
     return *value;
+}
+
+std::string OneLineIniValue(std::string_view value) {
+    std::string line(value.substr(0, value.find('\0')));
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line;
 }
 
 bool IsWritableIniName(std::string_view section, std::string_view key) {
@@ -155,7 +158,7 @@ bool IsWritableIniName(std::string_view section, std::string_view key) {
 
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view value) {
-    const std::string newValue = OneLineValue(value);
+    const std::string newValue = OneLineIniValue(value);
     const std::string_view lineBreak = LineBreakOf(file);
     const std::vector<IniLine> lines = ParseIniLines(file);
     std::string result(file);

@@ -9,6 +9,8 @@
 //  - white space (blank, tab, LF, VT, FF, CR and ^Z) around names and values is dropped, then
 //    one pair of matching double or single quotes around the whole value;
 //  - section and key names match regardless of ASCII letter case;
+//  - a line that starts with '[' and holds a ']' is a section line, named by the text up to its
+//    last ']'; a section with an empty name is never found;
 //  - only the first section of a name is searched, and the first matching key in it wins;
 //  - ';' and '#' lines are ordinary lines: there are no comments and no inline comments;
 //  - a line without '=' holds no value.
@@ -47,10 +49,14 @@ std::string_view TrimIniSpace(std::string_view text);
 std::optional<std::string> FindIniValue(std::string_view file, std::string_view section,
                                         std::string_view key);
 
-// What a profile read returns: the stored value, or the default less its trailing white space,
-// either cut to kProfileValueLimit bytes.
+// What a profile read returns: the stored value, or the default less its trailing blanks (but
+// never its first character), either cut to kProfileValueLimit bytes.
 std::string ReadProfileValue(std::string_view file, std::string_view section, std::string_view key,
                              std::string_view defaultValue);
+
+// A value as one line of the file: CR and LF are written as blanks (written raw, they would
+// inject keys or sections), and the value ends at a NUL as a C text does.
+std::string OneLineIniValue(std::string_view value);
 
 // Whether a section and key can be written: neither may be empty after trimming or hold a line
 // break or NUL, a section may not hold ']' and a key may not hold '='.
@@ -60,7 +66,6 @@ bool IsWritableIniName(std::string_view section, std::string_view key);
 // after '=' is replaced and the key keeps its spelling; a new key goes after the last non-blank
 // line of its section; a missing section is added at the end. Every other byte stays, and a new
 // line uses the file's own line break (LF for a file that has none). Writing the value that is
-// already stored gives back the file unchanged. CR and LF inside the value are written as blanks
-// (written raw, they would inject lines), and the value ends at a NUL as a C text does.
+// already stored gives back the file unchanged. The value is written as OneLineIniValue makes it.
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view value);

@@ -1,0 +1,11 @@
+# What both MinGW-w64 toolchain files share; KORVLINK_MINGW_PREFIX names the target triple.
+set(CMAKE_C_COMPILER ${KORVLINK_MINGW_PREFIX}-gcc)
+set(CMAKE_CXX_COMPILER ${KORVLINK_MINGW_PREFIX}-g++)
+set(CMAKE_RC_COMPILER ${KORVLINK_MINGW_PREFIX}-windres)
+
+# Libraries and headers come from the target's sysroot only, programs from the host.
+set(CMAKE_FIND_ROOT_PATH /usr/${KORVLINK_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
