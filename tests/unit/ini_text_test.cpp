@@ -203,6 +203,10 @@ TEST(IniWrite, NamesThatWouldBreakTheFileAreRefused) {
     EXPECT_FALSE(IsWritableIniName("S", "k=v"));
     EXPECT_FALSE(IsWritableIniName("S\n[T", "k"));
     EXPECT_FALSE(IsWritableIniName("S", "k\r"));
+    // "[Last]=" or "[k=v]" would read as a section line.
+    EXPECT_FALSE(IsWritableIniName("S", "[Last]"));
+    EXPECT_FALSE(IsWritableIniName("S", " \t[k"));
+    EXPECT_TRUE(IsWritableIniName("S", "k[0]"));
 }
 
 }  // namespace

@@ -148,9 +148,10 @@ bool IsWritableIniName(std::string_view section, std::string_view key) {
     const auto hasBreak = [](std::string_view s) {
         return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
     };
-    return !TrimIniSpace(section).empty() && !TrimIniSpace(key).empty() && !hasBreak(section) &&
+    const std::string_view trimmedKey = TrimIniSpace(key);
+    return !TrimIniSpace(section).empty() && !trimmedKey.empty() && !hasBreak(section) &&
            !hasBreak(key) && section.find(']') == std::string_view::npos &&
-           key.find('=') == std::string_view::npos;
+           key.find('=') == std::string_view::npos && trimmedKey.front() != '[';
 }
 
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,

@@ -51,7 +51,8 @@ std::string ReadProfileValue(std::string_view file, std::string_view section, st
                              std::string_view defaultValue);
 
 // Whether a section and key can be written: neither may be empty after trimming or hold a line
-// break or NUL, a section may not hold ']' and a key may not hold '='.
+// break or NUL, a section may not hold ']' and a key may not hold '=' nor begin with '[' (with a
+// ']' anywhere after it, its line would read as a section and the key would be lost).
 bool IsWritableIniName(std::string_view section, std::string_view key);
 
 // The file after writing `value` as `key` of `section`. Only that key's line changes: its text
