@@ -186,5 +186,9 @@ std::string WithIniValue(std::string_view file, std::string_view section, std::s
     for (std::size_t i = sectionLine + 1; i < end; ++i) {
         if (!lines[i].blank) last = i;
     }
-    return insertLines(lines[last].end, std::string(key) + "=" + newValue + std::string(lineBreak));
+    // The line break of the line it follows: in a file of mixed breaks, the file's own could be a
+    // lone CR that reads as one CRLF with the LF of a blank line after it, and that line would go.
+    std::string_view ownBreak = file.substr(lines[last].contentEnd, lines[last].end - lines[last].contentEnd);
+    if (ownBreak.empty()) ownBreak = lineBreak;
+    return insertLines(lines[last].end, std::string(key) + "=" + newValue + std::string(ownBreak));
 }

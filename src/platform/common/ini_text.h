@@ -57,9 +57,10 @@ bool IsWritableIniName(std::string_view section, std::string_view key);
 
 // The file after writing `value` as `key` of `section`. Only that key's line changes: its text
 // after '=' is replaced and the key keeps its spelling; a new key goes after the last non-blank
-// line of its section; a missing section is added at the end. Every other byte stays, and a new
-// line uses the file's own line break (LF for a file that has none). Writing the value that is
-// already stored gives back the file unchanged. CR and LF inside the value are written as blanks
-// (written raw, they would inject lines), and the value ends at a NUL as a C text does.
+// line of its section, with that line's line break; a missing section is added at the end, with
+// the file's own line break (LF for a file that has none). Every other byte stays. Writing the
+// value that is already stored gives back the file unchanged. CR and LF inside the value are
+// written as blanks (written raw, they would inject lines), and the value ends at a NUL as a C
+// text does.
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view value);
