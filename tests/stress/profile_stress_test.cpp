@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -50,7 +51,7 @@ int ExitCodeOf(pid_t pid) {
 
 TEST(ProfileStress, ConcurrentWritersLoseNoKey) {
     constexpr int kWriters = 4;
-    constexpr int kKeysEach = 30;
+    constexpr int kKeysEach = 20;
     TempDir dir;
     std::filesystem::create_directories(dir / "config");
     std::filesystem::create_directories(dir / "elsewhere");
@@ -123,11 +124,22 @@ TEST_F(KilledWriter, LeavesTheOldFileOrTheNewNeverATornOne) {
     const std::string path = dir / "korvlink.INI";
     ASSERT_TRUE(UpdateFileAtomically(path, [&](std::string_view) { return m_base; }));
 
+    // The kills fall anywhere in the writer's first two or three writes, on a fast build and a
+    // slow (sanitizer) one alike: how long a write takes here is measured first.
+    const std::string scratch = dir / "scratch.INI";
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 1; i <= 4; ++i) UpdateFileAtomically(scratch, [&](std::string_view) { return Expected(i); });
+    const auto oneWrite = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start) / 4;
+    std::filesystem::remove(scratch);
+
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
+    std::uniform_int_distribution<long> delayMicroseconds(0, 5 * oneWrite.count() / 2);
     int generation = 0;
     for (int kill = 0; kill < 30; ++kill) {
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
         const pid_t writer = Spawn([&] {
+            (void)!write(started[1], "s", 1);
             // Writes the next generation, again and again, until it is killed.
             while (UpdateFileAtomically(path, [](std::string_view old) {
                 return WithIniValue(old, "Setup", "Korvo path", Value(GenerationOf(std::string(old)) + 1));
@@ -135,6 +147,10 @@ TEST_F(KilledWriter, LeavesTheOldFileOrTheNewNeverATornOne) {
             }
             return 1;
         });
+        char byte;
+        (void)!read(started[0], &byte, 1);
+        close(started[0]);
+        close(started[1]);
         usleep(static_cast<useconds_t>(delayMicroseconds(random)));
         ASSERT_EQ(::kill(writer, SIGKILL), 0);
         ASSERT_EQ(ExitCodeOf(writer), 128 + SIGKILL) << "the writer stopped by itself";
