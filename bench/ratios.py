@@ -21,21 +21,25 @@ def quartiles(values):
 
 
 def load_round(work, scenario, round_number, count):
-    """The medians of one round, in seconds, indexed like the names."""
+    """The median wall-clock times and the mean CPU times (user + system) of one round, in
+    seconds, each indexed like the names."""
     with open(f"{work}/{scenario}.{round_number}.order") as file:
         order = [int(index) for index in file.read().split()]
     with open(f"{work}/{scenario}.{round_number}.json") as file:
         results = json.load(file)["results"]
-    medians = [0.0] * count
+    medians, cpu = [0.0] * count, [0.0] * count
     for index, result in zip(order, results):
         medians[index] = result["median"]
-    return medians
+        cpu[index] = result["user"] + result["system"]
+    return medians, cpu
 
 
 def main():
     work, rounds, names = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
     for scenario, title in SCENARIOS:
-        medians = [load_round(work, scenario, r, len(names)) for r in range(1, rounds + 1)]
+        loaded = [load_round(work, scenario, r, len(names)) for r in range(1, rounds + 1)]
+        medians = [wall for wall, _ in loaded]
+        cpu = [used for _, used in loaded]
         print(f"\n{title}:")
         for index, name in enumerate(names):
             times = [m[index] * 1000 for m in medians]
@@ -51,6 +55,13 @@ def main():
                 verdict = "   goal <= %.1fx: %s" % (GOAL, "met" if ratio <= GOAL else "MISSED")
             print(f"  {names[0]} / {name}: {ratio:.2f}x  (quartiles {low:.2f} .. {high:.2f},"
                   f" range {min(ratios):.2f} .. {max(ratios):.2f}){verdict}")
+        # CPU time is less disturbed by other work on the machine than wall-clock time.
+        for index, name in enumerate(names[1:], start=1):
+            ratios = [c[0] / c[index] for c in cpu if c[index] > 0]
+            if ratios:
+                low, high = quartiles(ratios)
+                print(f"  CPU time (user + system), {names[0]} / {name}: {statistics.median(ratios):.2f}x"
+                      f"  (quartiles {low:.2f} .. {high:.2f})")
 
 
 if __name__ == "__main__":
