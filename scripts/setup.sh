@@ -2,16 +2,26 @@
 # Installs the Debian packages korvlink needs, and only those that are missing.
 #   scripts/setup.sh          what building and running korvlink needs
 #   scripts/setup.sh --tests  that, and what the whole test suite needs
+#   scripts/setup.sh --fuzz   that, and clang with its fuzzer and sanitizer runtimes (scripts/fuzz.sh)
+#   scripts/setup.sh --bench  that, and hyperfine, GNU time and Python (bench/run.sh)
+# Flags combine: scripts/setup.sh --tests --fuzz.
 set -euo pipefail
 
 packages=(g++ make cmake pkg-config)
-if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(libgtest-dev)
-  # The desktop registration's end-to-end tests: real openers and the tools they rely on.
-  packages+=(libglib2.0-bin xdg-utils desktop-file-utils shared-mime-info file)
-  # KORVLINK.EXE: the MinGW-w64 cross-build, run under Wine on an Xvfb display.
-  packages+=(mingw-w64 wine wine64 xvfb xdotool)
-fi
+for flag in "$@"; do
+  case "$flag" in
+    --tests)
+      packages+=(libgtest-dev)
+      # The desktop registration's end-to-end tests: real openers and the tools they rely on.
+      packages+=(libglib2.0-bin xdg-utils desktop-file-utils shared-mime-info file)
+      # KORVLINK.EXE: the MinGW-w64 cross-build, run under Wine on an Xvfb display.
+      packages+=(mingw-w64 wine wine64 xvfb xdotool)
+      ;;
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    --bench) packages+=(hyperfine time python3) ;;
+    *) echo "setup.sh: unknown flag $flag" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -57,6 +57,9 @@ TEST(IniWrite, ChangesOnlyItsOwnLine) {
         {"line breaks become blanks", "[S]\na=1\n", "S", "v", "l1\r\nl2\n[X]", "[S]\na=1\nv=l1  l2 [X]\n"},
         {"a value ends at NUL", "[S]\n", "S", "v", "ab\0cd"s, "[S]\nv=ab\n"},
         {"CRLF file gets CRLF lines", "[S]\r\na=1\r\n\r\n[T]\r\n", "S", "b", "2", "[S]\r\na=1\r\nb=2\r\n\r\n[T]\r\n"},
+        {"mixed line breaks: a new key takes the break of the line before it, so a lone CR "
+         "cannot join the LF of the blank line after it", "a\r[S]\nb=1\n\n[T]\n", "S", "k", "v",
+         "a\r[S]\nb=1\nk=v\n\n[T]\n"},
         {"CRLF file, new section", "[S]\r\na=1\r\n", "N", "k", "v", "[S]\r\na=1\r\n[N]\r\nk=v\r\n"},
         {"bytes kept, byte-order mark too", "\xEF\xBB\xBF[S]\na=1\n", "S", "v", "caf\xC3\xA9",
          "\xEF\xBB\xBF[S]\na=1\nv=caf\xC3\xA9\n"},
@@ -90,6 +93,10 @@ TEST(IniWrite, NamesThatWouldBreakTheFileAreRefused) {
     EXPECT_FALSE(IsWritableIniName("S", "k=v"));
     EXPECT_FALSE(IsWritableIniName("S\n[T", "k"));
     EXPECT_FALSE(IsWritableIniName("S", "k\r"));
+    // "[Last]=" or "[k=v]" would read as a section line.
+    EXPECT_FALSE(IsWritableIniName("S", "[Last]"));
+    EXPECT_FALSE(IsWritableIniName("S", " \t[k"));
+    EXPECT_TRUE(IsWritableIniName("S", "k[0]"));
 }
 
 }  // namespace

@@ -63,6 +63,30 @@ TEST(ProfileFile, EveryOtherByteStays) {
     EXPECT_EQ(EntriesIn(dir.Path()), 1u) << "no temporary file is left behind";
 }
 
+TEST(ProfileFile, TemporariesLeftByAKilledWriterAreRemovedByTheNextWrite) {
+    TempDir dir;
+    const std::string path = dir / "korvlink.INI";
+    const struct {
+        const char* name;
+        bool stale;
+    } files[] = {
+        {".korvlink.INI.4242.0.tmp", true},
+        {".korvlink.INI.1.17.tmp", true},
+        {".korvlink.INI.bak", false},
+        {".korvlink.INI.x.0.tmp", false},
+        {".korvlink.INI.1.tmp", false},
+        {".korvlink.INI.1.0.tmp.old", false},
+        {"korvlink.INI.1.0.tmp", false},
+        {".other.INI.1.0.tmp", false},
+    };
+    for (const auto& file : files) WriteFile(dir / file.name, "x");
+    ASSERT_TRUE(SetValue(path, "Korvo path", "emu"));
+    for (const auto& file : files) {
+        EXPECT_EQ(std::filesystem::exists(dir / file.name), !file.stale) << file.name;
+    }
+    EXPECT_EQ(Read(path), "[Setup]\nKorvo path=emu\n");
+}
+
 TEST(ProfileFile, PermissionsAreKept) {
     TempDir dir;
     const std::string path = dir / "korvlink.INI";

@@ -151,9 +151,10 @@ bool IsWritableIniName(std::string_view section, std::string_view key) {
     const auto hasBreak = [](std::string_view s) {
         return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
     };
-    return !TrimIniSpace(section).empty() && !TrimIniSpace(key).empty() && !hasBreak(section) &&
+    const std::string_view trimmedKey = TrimIniSpace(key);
+    return !TrimIniSpace(section).empty() && !trimmedKey.empty() && !hasBreak(section) &&
            !hasBreak(key) && section.find(']') == std::string_view::npos &&
-           key.find('=') == std::string_view::npos;
+           key.find('=') == std::string_view::npos && trimmedKey.front() != '[';
 }
 
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,
@@ -188,5 +189,9 @@ std::string WithIniValue(std::string_view file, std::string_view section, std::s
     for (std::size_t i = sectionLine + 1; i < end; ++i) {
         if (!lines[i].blank) last = i;
     }
-    return insertLines(lines[last].end, std::string(key) + "=" + newValue + std::string(lineBreak));
+    // The line break of the line it follows: in a file of mixed breaks, the file's own could be a
+    // lone CR that reads as one CRLF with the LF of a blank line after it, and that line would go.
+    std::string_view ownBreak = file.substr(lines[last].contentEnd, lines[last].end - lines[last].contentEnd);
+    if (ownBreak.empty()) ownBreak = lineBreak;
+    return insertLines(lines[last].end, std::string(key) + "=" + newValue + std::string(ownBreak));
 }

@@ -59,13 +59,15 @@ std::string ReadProfileValue(std::string_view file, std::string_view section, st
 std::string OneLineIniValue(std::string_view value);
 
 // Whether a section and key can be written: neither may be empty after trimming or hold a line
-// break or NUL, a section may not hold ']' and a key may not hold '='.
+// break or NUL, a section may not hold ']' and a key may not hold '=' nor begin with '[' (with a
+// ']' anywhere after it, its line would read as a section and the key would be lost).
 bool IsWritableIniName(std::string_view section, std::string_view key);
 
 // The file after writing `value` as `key` of `section`. Only that key's line changes: its text
 // after '=' is replaced and the key keeps its spelling; a new key goes after the last non-blank
-// line of its section; a missing section is added at the end. Every other byte stays, and a new
-// line uses the file's own line break (LF for a file that has none). Writing the value that is
-// already stored gives back the file unchanged. The value is written as OneLineIniValue makes it.
+// line of its section, with that line's line break; a missing section is added at the end, with
+// the file's own line break (LF for a file that has none). Every other byte stays. Writing the
+// value that is already stored gives back the file unchanged. The value is written as
+// OneLineIniValue makes it.
 std::string WithIniValue(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view value);

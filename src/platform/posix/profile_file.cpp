@@ -1,11 +1,13 @@
 #include "platform/posix/profile_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 
@@ -61,13 +63,46 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+std::string FileNameOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
+// The name of a temporary for the file `base`: ".<base>.<process id>.<attempt>.tmp".
+std::string TemporaryName(const std::string& base, int attempt) {
+    return "." + base + "." + std::to_string(getpid()) + "." + std::to_string(attempt) + ".tmp";
+}
+
+bool IsTemporaryOf(std::string_view name, const std::string& base) {
+    const std::string prefix = "." + base + ".";
+    constexpr std::string_view kSuffix = ".tmp";
+    if (name.size() <= prefix.size() + kSuffix.size() || name.substr(0, prefix.size()) != prefix ||
+        name.substr(name.size() - kSuffix.size()) != kSuffix) {
+        return false;
+    }
+    const std::string_view numbers = name.substr(prefix.size(), name.size() - prefix.size() - kSuffix.size());
+    const std::size_t dot = numbers.find('.');
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    return dot != std::string_view::npos && digits(numbers.substr(0, dot)) && digits(numbers.substr(dot + 1));
+}
+
+// Every writer makes its temporary while it holds the directory's lock and renames or removes it
+// before letting go, so one that the lock's holder finds was left by a writer that died in
+// between (killed, or the machine went down). Without this they would pile up.
+void RemoveStaleTemporaries(const std::string& directory, int directoryFd, const std::string& base) {
+    DIR* entries = opendir(directory.c_str());
+    if (entries == nullptr) return;
+    while (const dirent* entry = readdir(entries)) {
+        if (IsTemporaryOf(entry->d_name, base)) unlinkat(directoryFd, entry->d_name, 0);
+    }
+    closedir(entries);
+}
+
 // A new file beside `target`, named so that no other writer picks the same one.
 UniqueFd CreateTemporary(const std::string& target, std::string& name) {
     const std::string directory = DirectoryOf(target);
-    const std::string base = target.substr(target.rfind('/') + 1);
+    const std::string base = FileNameOf(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = directory + "/." + base + "." + std::to_string(getpid()) + "." +
-               std::to_string(attempt) + ".tmp";
+        name = directory + "/" + TemporaryName(base, attempt);
         UniqueFd fd(open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.Valid() || errno != EEXIST) return fd;
     }
@@ -116,6 +151,7 @@ bool UpdateFileAtomically(const std::string& path,
     while (flock(directoryFd.Get(), LOCK_EX) != 0) {
         if (errno != EINTR) return false;
     }
+    RemoveStaleTemporaries(directory, directoryFd.Get(), FileNameOf(target));
 
     struct stat fileStatus {};
     const bool exists = stat(target.c_str(), &fileStatus) == 0;

@@ -25,6 +25,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 //    concurrent writers each see the other's result and lose nothing;
 //  - the new bytes go to a temporary file in the same directory, which is flushed to disk and
 //    renamed over the old one, so a crash leaves the old file or the new one, never a torn one;
+//    the temporary is ".<file name>.<process id>.<n>.tmp", and one that a killed writer left
+//    behind is removed by the next write;
 //  - the file keeps its permissions; an unchanged result writes nothing;
 //  - a file or directory without any write permission is left alone, as read-only.
 // Returns false on any failure, with the old file whole.
