@@ -4,7 +4,7 @@
 #   scripts/setup.sh --tests  that, and what the whole test suite needs
 set -euo pipefail
 
-packages=(g++ make cmake pkg-config)
+packages=(g++ make cmake pkg-config libgtk-3-dev)
 if [[ "${1:-}" == "--tests" ]]; then
   packages+=(libgtest-dev)
 fi
