@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(g++ make cmake pkg-config libgtk-3-dev)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(libgtest-dev)
+  # The GTK dialogs are tested on a private X server, with real key presses and a known font.
+  packages+=(libgtest-dev xvfb xdotool fonts-dejavu-core)
 fi
 
 missing=()
