@@ -53,6 +53,11 @@ public:
 
     // Runs the program while `user` acts on its windows; the program's exit code.
     int Run(const std::function<void()>& user) {
+        return RunOnGtkThread([this] { return AfxWinMain(app, system, ui); }, user);
+    }
+
+    // Runs `program` on this thread while `user` acts from another; the program's result.
+    int RunOnGtkThread(const std::function<int()>& program, const std::function<void()>& user) {
         std::atomic<bool> ended{false};
         std::thread userThread([&] {
             user();
@@ -65,10 +70,10 @@ public:
                 driver.DismissEverything();
             }
         });
-        const int exitCode = AfxWinMain(app, system, ui);
+        const int result = program();
         ended = true;
         userThread.join();
-        return exitCode;
+        return result;
     }
 
     // The profile writes and the registration, in order.
@@ -386,6 +391,36 @@ TEST_F(GtkDialogs, LauncherModeShowsItsMessageInAWindowOfItsOwn) {
         driver.PressKey(kMessage, "Return");
     });
     EXPECT_EQ(exitCode, 0);
+}
+
+TEST_F(GtkDialogs, MessageBoxesAnswerWithTheButtonPressed) {
+    struct Case {
+        unsigned type;
+        const char* key;
+        std::vector<std::string> buttons;
+        std::string iconName;
+        int answer;
+    };
+    const Case cases[] = {
+        {MB_OK | MB_ICONEXCLAMATION, "Escape", {"_OK"}, "dialog-warning", IDOK},
+        {MB_OKCANCEL | MB_ICONQUESTION, "Return", {"_Cancel", "_OK"}, "dialog-question", IDOK},
+        {MB_OKCANCEL | MB_ICONQUESTION, "Escape", {"_Cancel", "_OK"}, "dialog-question", IDCANCEL},
+        {MB_YESNO | MB_ICONHAND, "Return", {"_No", "_Yes"}, "dialog-error", 6 /* IDYES */},
+        {MB_YESNO | MB_ICONHAND, "Escape", {"_No", "_Yes"}, "dialog-error", 7 /* IDNO */},
+        {MB_YESNOCANCEL, "Escape", {"_Cancel", "_No", "_Yes"}, "", IDCANCEL},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key + (" on type " + std::to_string(c.type)));
+        const int answer = RunOnGtkThread([&] { return ui.ShowMessageBox(nullptr, "Sure?", "Question", c.type); },
+                                          [&] {
+                                              ASSERT_TRUE(driver.WaitForWindow("Question"));
+                                              const GtkTestDriver::MessageBoxState box = driver.MessageBox("Question");
+                                              EXPECT_EQ(box.buttons, c.buttons);
+                                              EXPECT_EQ(box.iconName, c.iconName);
+                                              driver.PressKey("Question", c.key);
+                                          });
+        EXPECT_EQ(answer, c.answer);
+    }
 }
 
 TEST_F(GtkDialogs, TheHelpEngineRefusesWhatItCannotShow) {
