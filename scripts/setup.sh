@@ -7,7 +7,7 @@
 # Flags combine: scripts/setup.sh --tests --fuzz.
 set -euo pipefail
 
-packages=(g++ make cmake pkg-config)
+packages=(g++ make cmake pkg-config libgtk-3-dev)
 for flag in "$@"; do
   case "$flag" in
     --tests)
@@ -16,6 +16,8 @@ for flag in "$@"; do
       packages+=(libglib2.0-bin xdg-utils desktop-file-utils shared-mime-info file)
       # KORVLINK.EXE: the MinGW-w64 cross-build, run under Wine on an Xvfb display.
       packages+=(mingw-w64 wine wine64 xvfb xdotool)
+      # The GTK dialogs are tested on a private X server, with real key presses and a known font.
+      packages+=(fonts-dejavu-core)
       ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     --bench) packages+=(hyperfine time python3) ;;

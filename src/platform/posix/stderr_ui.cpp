@@ -22,7 +22,7 @@ int StderrUi::ShowMessageBox(WindowHandle /*owner*/, const std::string& text,
 }
 
 int StderrUi::RunModalDialog(const DialogTemplate& dialog, DialogEvents& /*events*/, WindowHandle /*owner*/) {
-    const std::string line = dialog.caption + ": cannot be shown: no graphical display is available.\n";
+    const std::string line = dialog.caption + ": cannot be shown: " + m_whyNoWindows + ".\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
     return -1;
 }
