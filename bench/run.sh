@@ -73,7 +73,7 @@ echo "$rounds rounds of $runs runs (after 5 warm-up runs) for each program"
 
 measure launcher "$work/docs/report"
 measure message "$work/docs/missing"
-python3 bench/ratios.py "$work" "$rounds" "${names[@]}"
+python3 bench/ratios.py "$work" "$rounds" launcher,message "${names[@]}"
 
 echo
 echo "Peak memory, launcher mode (max RSS, median of 21 runs):"
@@ -82,9 +82,48 @@ printf '  %-13s %6s KiB\n' "C reference" "$(peak_rss "$work/docs/report" "$refer
 printf '  %-13s %6s KiB\n' "shell script" "$(peak_rss "$work/docs/report" sh "$script")"
 
 # ---------------------------------------------------------------------------------------------
-# Time until the setup dialog is mapped: belongs to the GTK build, which does not exist yet.
-# When it does, measure here from the start of `korvlink` (no argument) under Xvfb until its
-# dialog window is mapped (e.g. by waiting for the MapNotify of its top-level window).
+# Time until the setup dialog is mapped: korvlink with no argument against the least GTK program
+# with a window, each started by bench/map_time.c on one private Xvfb, which times from the start
+# until the X server maps the program's first top-level window, then ends the program. No window
+# manager runs: under one, the map would wait for its frame and measure the manager as well.
+# A round runs the two programs one after the other, $gui_runs times, in an order that turns
+# from round to round; the ratio is that of the rounds' medians, as above.
 # ---------------------------------------------------------------------------------------------
+gui_rounds=${BENCH_GUI_ROUNDS:-10}
+gui_runs=${BENCH_GUI_RUNS:-5}
+map_time="$PWD/$build/bench/korvlink_map_time"
+gui_programs=("$korvlink" "$PWD/$build/bench/korvlink_gtk_window")
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 200); do
+  [[ -s "$work/display" ]] && break
+  kill -0 "$xvfb" 2>/dev/null || break
+  sleep 0.05
+done
+if [[ ! -s "$work/display" ]]; then
+  echo "bench/run.sh: Xvfb did not start:" >&2
+  cat "$work/xvfb.log" >&2
+  exit 1
+fi
+# The X11 backend, the default theme, no accessibility bus and no settings daemon, as in the GUI
+# tests: nothing that depends on the session the benchmark happens to run in.
+export DISPLAY=":$(head -n 1 "$work/display")" GDK_BACKEND=x11 GTK_THEME=Adwaita NO_AT_BRIDGE=1 \
+  GSETTINGS_BACKEND=memory XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
+
+for program in "${gui_programs[@]}" "${gui_programs[@]}" "${gui_programs[@]}"; do
+  "$map_time" "$program" >/dev/null  # warm-up: the libraries and fonts in the page cache
+done
+for ((round = 1; round <= gui_rounds; round++)); do
+  for ((run = 0; run < gui_runs; run++)); do
+    for index in $((round % 2)) $(((round + 1) % 2)); do
+      times=$("$map_time" "${gui_programs[$index]}")
+      echo "$index $times"
+    done
+  done >"$work/mapped.$round.times"
+done
 echo
-echo "Setup dialog mapped: not measured yet (needs the GTK build)."
+echo "$gui_rounds rounds of $gui_runs runs (after 3 warm-up runs) for each program; the CPU time" \
+  "is the program's until it is ended"
+python3 bench/ratios.py "$work" "$gui_rounds" mapped korvlink "GTK window"

@@ -3,7 +3,7 @@
 #   scripts/setup.sh          what building and running korvlink needs
 #   scripts/setup.sh --tests  that, and what the whole test suite needs
 #   scripts/setup.sh --fuzz   that, and clang with its fuzzer and sanitizer runtimes (scripts/fuzz.sh)
-#   scripts/setup.sh --bench  that, and hyperfine, GNU time and Python (bench/run.sh)
+#   scripts/setup.sh --bench  that, and hyperfine, GNU time, Python, Xvfb and Xlib (bench/run.sh)
 # Flags combine: scripts/setup.sh --tests --fuzz.
 set -euo pipefail
 
@@ -20,7 +20,12 @@ for flag in "$@"; do
       packages+=(fonts-dejavu-core)
       ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
-    --bench) packages+=(hyperfine time python3) ;;
+    --bench)
+      packages+=(hyperfine time python3)
+      # The time until the setup dialog is mapped: a private X server, a program that watches it,
+      # and a known font.
+      packages+=(xvfb libx11-dev fonts-dejavu-core)
+      ;;
     *) echo "setup.sh: unknown flag $flag" >&2; exit 2 ;;
   esac
 done
