@@ -14,8 +14,9 @@ for flag in "$@"; do
       packages+=(libgtest-dev)
       # The desktop registration's end-to-end tests: real openers and the tools they rely on.
       packages+=(libglib2.0-bin xdg-utils desktop-file-utils shared-mime-info file)
-      # KORVLINK.EXE: the MinGW-w64 cross-build, run under Wine on an Xvfb display.
-      packages+=(mingw-w64 wine wine64 xvfb xdotool)
+      # KORVLINK.EXE: the MinGW-w64 cross-build, run under Wine on an Xvfb display, its dialogs in
+      # the fonts Windows draws them with (fonts-wine).
+      packages+=(mingw-w64 wine wine64 fonts-wine xvfb xdotool)
       # The GTK dialogs are tested on a private X server, with real key presses and a known font.
       packages+=(fonts-dejavu-core)
       ;;

@@ -58,11 +58,25 @@ ENV
   # virtual desktop has none to wait for. The first program also creates the prefix.
   printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1024x768"\r\n' \
     >"$state/desktop.reg"
-  if ! "$wine" regedit /S "$(winpath "$state/desktop.reg")" </dev/null >"$state/start.log" 2>&1; then
-    cat "$state/start.log"
-    stop_session
-    exit 1
-  fi
+  # Creating the prefix can make the first program fail now and then: try up to three times.
+  local tries=0
+  until "$wine" regedit /S "$(winpath "$state/desktop.reg")" </dev/null >>"$state/start.log" 2>&1; do
+    if (( ++tries == 3 )); then
+      cat "$state/start.log"
+      stop_session
+      exit 1
+    fi
+  done
+  # Wine: this build looks for its own fonts (MS Sans Serif, Tahoma, Marlett) where they are
+  # not, and dialogs would be drawn in another font with other metrics; the prefix's font
+  # folder, which it reads too, gets links to them.
+  local fonts
+  for fonts in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+    if [[ -d "$fonts" ]]; then
+      ln -sf "$fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
+      break
+    fi
+  done
   # The desktop that creating the prefix started is not virtual yet: start the session afresh.
   "$wineserver" -k >/dev/null 2>&1 || true
   "$wineserver" -w >/dev/null 2>&1 || true

@@ -12,12 +12,6 @@ namespace {
 
 constexpr const char kProfile[] = "KORVCHECK.INI";
 
-std::string WindowsDirectory() {
-    char path[MAX_PATH] = {};
-    GetWindowsDirectoryA(path, MAX_PATH);
-    return path;
-}
-
 void CheckProfile(Win32System& system, Checks& checks) {
     checks.Context("profile");
     const std::string file = WindowsDirectory() + "\\" + kProfile;

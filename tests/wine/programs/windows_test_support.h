@@ -1,7 +1,8 @@
 #pragma once
 
 // What our Windows test programs share: whole files, environment values, the recorder's output,
-// starting a program with an exact command line, and a plain failure report.
+// starting a program with an exact command line, finding another program's windows, and a plain
+// failure report.
 
 #include <cstdio>
 #include <optional>
@@ -37,6 +38,12 @@ inline bool WriteWholeFile(const std::string& path, const std::string& bytes) {
                     written == bytes.size();
     CloseHandle(file);
     return ok;
+}
+
+inline std::string WindowsDirectory() {
+    char path[MAX_PATH] = {};
+    GetWindowsDirectoryA(path, MAX_PATH);
+    return path;
 }
 
 inline std::optional<std::string> EnvironmentValue(const char* name) {
@@ -102,8 +109,10 @@ public:
         if (actual == expected) return;
         Fail(what + ": got " + Shown(actual) + ", expected " + Shown(expected));
     }
-    void True(const std::string& what, bool condition) {
+    // Returns `condition`, so that a caller can stop where nothing more can be checked.
+    bool True(const std::string& what, bool condition) {
         if (!condition) Fail(what);
+        return condition;
     }
     void Fail(const std::string& message) {
         ++m_failures;
@@ -133,4 +142,47 @@ inline std::optional<PROCESS_INFORMATION> StartSuspended(const std::string& appl
         return std::nullopt;
     }
     return process;
+}
+
+// A top-level window's caption, whatever its length.
+inline std::string WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The text a control holds now. GetWindowText would give another process's control only the
+// text it was created with: WM_GETTEXT asks the control itself.
+inline std::string ControlText(HWND control) {
+    std::string text(static_cast<std::size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+}
+
+inline std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+// A named callback: 32-bit Windows calls it with its own calling convention, which a lambda lacks.
+inline BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search.processId && IsWindowVisible(window)) search.found.push_back(window);
+    return TRUE;
+}
+
+// The visible top-level windows of process `processId`, in Z order, the topmost first.
+inline std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+    WindowSearch search{processId, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }

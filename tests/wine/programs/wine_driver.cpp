@@ -29,38 +29,13 @@ struct RunResult {
     ULONG started = 0;  // programs KORVLINK.EXE started
 };
 
-std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::string ClassName(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-struct DialogSearch {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectDialog(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<DialogSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search.processId && IsWindowVisible(window) && ClassName(window) == "#32770") {
-        search.found.push_back(window);
-    }
-    return TRUE;
-}
-
 // The visible dialog windows (message boxes are dialogs) that belong to `processId`.
 std::vector<HWND> DialogsOf(DWORD processId) {
-    DialogSearch search{processId, {}};
-    EnumWindows(CollectDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> dialogs;
+    for (const HWND window : VisibleWindowsOf(processId)) {
+        if (ClassName(window) == "#32770") dialogs.push_back(window);
+    }
+    return dialogs;
 }
 
 JOBOBJECT_BASIC_ACCOUNTING_INFORMATION Accounting(HANDLE job) {
@@ -108,12 +83,6 @@ RunResult RunKorvlink(const std::string& exe, const std::string& commandLine, co
     CloseHandle(process->hProcess);
     CloseHandle(job);  // ends whatever is left of a run that did not end
     return result;
-}
-
-std::string WindowsDirectory() {
-    char path[MAX_PATH] = {};
-    GetWindowsDirectoryA(path, MAX_PATH);
-    return path;
 }
 
 // What one run of KORVLINK.EXE should do.
