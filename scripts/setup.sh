@@ -17,6 +17,8 @@ for flag in "$@"; do
       # KORVLINK.EXE: the MinGW-w64 cross-build, run under Wine on an Xvfb display, its dialogs in
       # the fonts Windows draws them with (fonts-wine).
       packages+=(mingw-w64 wine wine64 fonts-wine xvfb xdotool)
+      # The Windows download's installer.
+      packages+=(nsis)
       # The GTK dialogs are tested on a private X server, with real key presses and a known font.
       packages+=(fonts-dejavu-core)
       ;;
