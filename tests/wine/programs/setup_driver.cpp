@@ -35,8 +35,8 @@ constexpr int kMessageTextId = 0xFFFF;
 constexpr int kFileNameCombo = 0x47C;
 constexpr int kFileNameEdit = 0x480;
 
-bool WaitFor(const std::function<bool()>& condition) {
-    const ULONGLONG deadline = GetTickCount64() + kWaitMs;
+bool WaitFor(const std::function<bool()>& condition, ULONGLONG waitMs = kWaitMs) {
+    const ULONGLONG deadline = GetTickCount64() + waitMs;
     while (!condition()) {
         if (GetTickCount64() >= deadline) return false;
         Sleep(10);
@@ -95,23 +95,32 @@ void PressKey(WORD key, WORD modifier = 0) {
 // SetForegroundWindow from another process activates the window without drawing its caption
 // as active.)
 bool BringToFront(HWND window) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    std::optional<POINT> spot;
-    for (const POINT corner : {POINT{rect.right - 12, rect.bottom - 12}, POINT{rect.left + 8, rect.bottom - 12}}) {
-        if (!spot && GetAncestor(WindowFromPoint(corner), GA_ROOT) == window) spot = corner;
+    // Wine's desktop may still be busy with the window before (a minimising help window, a
+    // closing box): find a corner of ours to click, and click again if the first is lost.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::optional<POINT> spot;
+        WaitFor([&] {
+            RECT rect = {};
+            GetWindowRect(window, &rect);
+            for (const POINT corner : {POINT{rect.right - 12, rect.bottom - 12}, POINT{rect.left + 8, rect.bottom - 12}}) {
+                if (!spot && GetAncestor(WindowFromPoint(corner), GA_ROOT) == window) spot = corner;
+            }
+            return spot.has_value();
+        });
+        if (!spot) return false;
+        SetCursorPos(spot->x, spot->y);
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, click, sizeof(INPUT));
+        if (WaitFor([&] { return GetForegroundWindow() == window; }, kWaitMs / 4)) {
+            // Answered only once the window's thread has handled the click that came before it.
+            SendMessageA(window, WM_NULL, 0, 0);
+            return true;
+        }
     }
-    if (!spot) return false;
-    SetCursorPos(spot->x, spot->y);
-    INPUT click[2] = {};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, click, sizeof(INPUT));
-    if (!WaitFor([&] { return GetForegroundWindow() == window; })) return false;
-    // Answered only once the window's thread has handled the click that came before it.
-    SendMessageA(window, WM_NULL, 0, 0);
-    return true;
+    return false;
 }
 
 RECT WorkArea() {
