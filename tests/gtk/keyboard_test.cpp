@@ -23,7 +23,8 @@ public:
         std::vector<std::string> environment = {"HOME=" + home.Path(), "XDG_CONFIG_HOME=" + (home / "config"),
                                                 "PATH=/usr/bin:/bin"};
         for (const std::string& variable :
-             Inherited({"DISPLAY", "GDK_BACKEND", "GTK_THEME", "NO_AT_BRIDGE", "GSETTINGS_BACKEND", "ASAN_OPTIONS"})) {
+             Inherited({"DISPLAY", "GDK_BACKEND", "GTK_THEME", "NO_AT_BRIDGE", "GSETTINGS_BACKEND", "ASAN_OPTIONS",
+                       "LSAN_OPTIONS"})) {
             environment.push_back(variable);
         }
         return std::make_unique<Process>(argv, environment, home / "korvlink");

@@ -42,7 +42,8 @@ fi
 # settings daemon.
 unset WAYLAND_DISPLAY
 export GDK_BACKEND=x11 GTK_THEME=Adwaita NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
-# GTK keeps its caches until the process ends, which LeakSanitizer would report as leaks.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
+# GTK keeps its caches until the process ends, which LeakSanitizer would report as leaks: those
+# libraries are left out, our own code is still checked.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan_suppressions.txt:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache"
 "$@"
