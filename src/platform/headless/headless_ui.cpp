@@ -12,8 +12,6 @@ WindowHandle HandleFrom(int number) { return reinterpret_cast<WindowHandle>(stat
 
 // --- HeadlessUi -----------------------------------------------------------------------------------
 
-HeadlessUi::Dialog* HeadlessUi::TopDialog() const { return m_open.empty() ? nullptr : m_open.back(); }
-
 int HeadlessUi::ShowMessageBox(WindowHandle owner, const std::string& text, const std::string& caption,
                                unsigned type) {
     messageBoxes.push_back({owner, text, caption, type});

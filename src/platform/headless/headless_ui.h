@@ -66,9 +66,6 @@ public:
     bool dialogsCannotBeCreated = false;
     bool combosRefuseItems = false;
 
-    // The dialog that is open and enabled on top, or null.
-    Dialog* TopDialog() const;
-
     // --- What happened ----------------------------------------------------------------------
     std::vector<MessageBox> messageBoxes;
     std::vector<FileDialogCall> fileDialogs;
