@@ -32,6 +32,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/temp_dir.h"
+#include "../support/system_at.h"
 #include "config/shell_registration.h"
 #include "platform/common/desktop_entry.h"
 #include "platform/common/mime_apps_text.h"
@@ -43,16 +44,6 @@ namespace {
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
-// The POSIX services as they run from `executable`: the registration names the running program,
-// and here that is the korvlink binary under test, not this test.
-class SystemAt : public PosixSystem {
-public:
-    explicit SystemAt(std::string executable) : PosixSystem(0, nullptr), m_executable(std::move(executable)) {}
-    std::string ModuleFileName() const override { return m_executable; }
-
-private:
-    std::string m_executable;
-};
 
 struct Opener {
     const char* name;

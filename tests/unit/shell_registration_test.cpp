@@ -11,21 +11,13 @@
 #include <gtest/gtest.h>
 
 #include "../support/temp_dir.h"
+#include "../support/system_at.h"
 #include "config/shell_registration.h"
 #include "platform/posix/posix_system.h"
 #include "platform/posix/profile_file.h"
 
 namespace {
 
-// The POSIX services as they run from `executable`.
-class SystemAt : public PosixSystem {
-public:
-    explicit SystemAt(std::string executable) : PosixSystem(0, nullptr), m_executable(std::move(executable)) {}
-    std::string ModuleFileName() const override { return m_executable; }
-
-private:
-    std::string m_executable;
-};
 
 std::string Read(const std::string& path) { return ReadWholeFile(path).value_or("<missing>"); }
 
